@@ -95,16 +95,6 @@ TEST_F(MainDialog, FirstRunShowsEveryControlAsTheTemplateSays) {
     EXPECT_TRUE(pellora.IsChecked(103));
     EXPECT_FALSE(pellora.IsChecked(104));
     EXPECT_FALSE(pellora.IsChecked(209));
-    // Pictures: the target icon and the two button icons.
-    EXPECT_NE(SendMessageA(pellora.Control(101), STM_GETIMAGE, IMAGE_ICON, 0), 0);
-    EXPECT_NE(SendMessageA(pellora.Control(401), BM_GETIMAGE, IMAGE_ICON, 0), 0);
-    EXPECT_NE(SendMessageA(pellora.Control(1), BM_GETIMAGE, IMAGE_ICON, 0), 0);
-    EXPECT_NE(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0);
-    // The dialog uses the private face.
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-    LOGFONTA logFont{};
-    ASSERT_TRUE(GetObjectA(font, sizeof logFont, &logFont));
-    EXPECT_STREQ(logFont.lfFaceName, "Segoe UI");
 }
 
 TEST_F(MainDialog, KeepOnTopFollowsItsCheckBoxWithSounds) {
