@@ -24,6 +24,6 @@ wineserver -p
 idle_pid=$!
 sleep 1
 status=0
-(cd "$BUILD_DIR/x64" && ctest --output-on-failure --timeout 300 "$@") || status=$?
+(cd "$BUILD_DIR/x64" && ctest --output-on-failure --timeout 120 "$@") || status=$?
 kill "$idle_pid" 2>/dev/null || true
 exit $status
