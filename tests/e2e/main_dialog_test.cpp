@@ -195,7 +195,7 @@ TEST_P(Closing, EndsTheProgramWithExitCodeZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, Closing, testing::ValuesIn(kCloses),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(MainDialog, MinimisingStillWorks) {
     PostMessageA(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);

@@ -56,8 +56,8 @@ TEST_P(StartupFailure, IsReportedOnceAndBecomesTheExitCode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, StartupFailure, testing::ValuesIn(kFailures),
-                         [](const auto& info) {
-                             std::string name = info.param.variant;
+                         [](const auto& param) {
+                             std::string name = param.param.variant;
                              for (char& ch : name) if (ch == '-') ch = '_';
                              return name;
                          });
