@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build make g++-mingw-w64-i686-posix mingw-w64-i686-dev mingw-w64-tools
-  wine wine32:i386 wine64 xvfb xdotool x11-utils xclip imagemagick googletest
+  wine wine32:i386 wine64 fonts-wine xvfb xdotool x11-utils xclip imagemagick googletest
   python3-fonttools python3-pil fonts-dejavu-core liblnk-utils icoutils sox
   libxinerama1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxrender1:i386
   libxfixes3:i386 libxcomposite1:i386 libxxf86vm1:i386

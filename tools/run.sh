@@ -24,5 +24,6 @@ trap 'wineserver -k 2>/dev/null || true; stop_private_xvfb' EXIT
 shot="$BUILD_DIR/pellora-dialog.bmp"
 # snapshot.exe starts Pellora, waits for its dialog, takes the picture through X, sends the
 # exit command and reports Pellora's full exit code (wine itself keeps only 8 bits of it).
-"$WINE" "$BUILD_DIR/x64/tests/snapshot.exe" "$("$WINE" winepath -w "$BUILD_DIR/i686/Pellora.exe" 2>/dev/null)" "$("$WINE" winepath -w "$shot" 2>/dev/null)" 2>/dev/null | sed "s/\.bmp$/.png/"
-convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+"$WINE" "$BUILD_DIR/x64/tests/snapshot.exe" "$("$WINE" winepath -w "$BUILD_DIR/i686/Pellora.exe" 2>/dev/null)" "$("$WINE" winepath -w "$shot" 2>/dev/null)" 2>/dev/null | grep -v '^Screenshot' || true
+convert "$shot" -crop 640x480+0+0 +repage "${shot%.bmp}.png" && rm -f "$shot"
+echo "Screenshot of the dialog: ${shot%.bmp}.png"
