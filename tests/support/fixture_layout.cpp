@@ -63,6 +63,14 @@ FixtureWindows CreateFixtureWindows(int x, int y) {
     return windows;
 }
 
+HWND CreatePlainTopLevel(int x, int y, int width, int height, DWORD extraExStyle) {
+    RegisterClassesOnce();
+    HWND window = CreateWindowExA(WS_EX_TOPMOST | extraExStyle, kTopClass, "", WS_POPUP, x, y, width, height,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    return window;
+}
+
 void DestroyFixtureWindows(const FixtureWindows& windows) {
     if (windows.popup) DestroyWindow(windows.popup);
     if (windows.top) DestroyWindow(windows.top);

@@ -39,6 +39,10 @@ struct FixtureWindows {
 FixtureWindows CreateFixtureWindows(int x, int y);
 void DestroyFixtureWindows(const FixtureWindows& windows);
 
+// A plain top-level pop-up window that answers hit tests (unlike a static text), topmost, shown
+// without activation; for tests that build their own small layouts.
+HWND CreatePlainTopLevel(int x, int y, int width, int height, DWORD extraExStyle = 0);
+
 // A descendant of `root` with that control id (depth-first), or null.
 HWND FindDescendant(HWND root, int id);
 
