@@ -1,6 +1,7 @@
 #include "inspector/clipboard_copy.h"
 
 #include "inspector/clipboard_text.h"
+#include "inspector/window_text.h"
 #include "platform/scoped.h"
 #include "resources/resource_ids.h"
 
@@ -14,18 +15,6 @@ namespace {
 
 constexpr int kFirstLabelId = 301;
 constexpr int kFirstValueId = PLRA_ID_TITLE;
-
-// A control's whole text, however long.
-std::string ReadControlText(HWND control) {
-    std::string text;
-    LRESULT length = ::SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
-    if (length <= 0) return text;
-    text.resize(static_cast<std::size_t>(length) + 1);
-    LRESULT count = ::SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    if (count < 0 || static_cast<std::size_t>(count) >= text.size()) count = 0;
-    text.resize(static_cast<std::size_t>(count));
-    return text;
-}
 
 }  // namespace
 
@@ -68,9 +57,9 @@ bool CopyInformationToClipboard(PLRA_DlgPellora& dialog) {
     return CopyTextToClipboard(window, [window] {
         PanelTexts labels, values;
         for (int i = 0; i < kPanelRows; ++i)
-            labels[i] = ReadControlText(::GetDlgItem(window, kFirstLabelId + i));
+            labels[i] = ReadWindowText(::GetDlgItem(window, kFirstLabelId + i));
         for (int i = 0; i < kPanelRows; ++i)
-            values[i] = ReadControlText(::GetDlgItem(window, kFirstValueId + i));
+            values[i] = ReadWindowText(::GetDlgItem(window, kFirstValueId + i));
         return BuildClipboardText(labels, values);
     });
 }
