@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <new>
 
@@ -57,6 +59,46 @@ TEST(CopyInformation, PutsTheFieldsAsTheyStandForAnotherProcessToRead) {
                   "Extended style :  0x00000100\r\n"
                   "Parent         :  0x00000000\r\n"
                   "Rectangle      :  (100, 50), (740, 530)   640 \xD7 480\r\n");
+    });
+}
+
+std::string Hex8(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", value);
+    return text;
+}
+
+// A picked window of another process, copied and read back by a third: the panel's texts,
+// its title's colon and outer blanks and the rectangle's 0xD7 byte included.
+TEST(CopyInformation, CopiesASelectedWindowOfAnotherProcessByteForByte) {
+    test::TargetProcess::Options options;
+    options.title = "  Notes: draft 3  ";
+    options.rect = {120, 140, 760, 620};
+    test::TargetProcess target(options);
+    ASSERT_TRUE(target.window());
+    test::RunMainDialogWith([&](PLRA_DlgPellora& dialog) {
+        dialog.ShowWindowInfo(target.window());
+        ASSERT_EQ(dialog.rootWindow, target.window());
+        ASSERT_TRUE(plra::CopyInformationToClipboard(dialog));
+        HWND window = target.window();
+        std::string expected =
+            "Title          :    Notes: draft 3  \r\n"
+            "Class          :  PelloraTarget\r\n"
+            "Descriptor     :  " +
+            Hex8(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window))) +
+            "\r\n"
+            "Identifier     :  0\r\n"
+            "Style          :  " +
+            Hex8(static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE))) +
+            "\r\n"
+            "Extended style :  " +
+            Hex8(static_cast<std::uint32_t>(GetWindowLongA(window, GWL_EXSTYLE))) +
+            "\r\n"
+            "Parent         :  0x00000000\r\n"
+            "Rectangle      :  (120, 140), (760, 620)   640 \xD7 480\r\n";
+        test::ClipboardRead read = test::ReadClipboardFromAnotherProcess();
+        ASSERT_TRUE(read.ok);
+        EXPECT_EQ(read.text, expected);
     });
 }
 
