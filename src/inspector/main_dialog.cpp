@@ -178,19 +178,11 @@ BOOL PLRA_DlgPellora::OnCommand() {
 
     case IDCANCEL:
         // Escape never closes the dialog; during a drag it cancels the pick.
-        if (dragging) {
-            EndPicking();
-            SetTargetImage(false);
-            ShowWindowInfo(nullptr);
-        }
+        CancelPicking();
         return TRUE;
 
     case PLRA_ID_EXIT:
-        if (dragging) {
-            EndPicking();
-            SetTargetImage(false);
-            ShowWindowInfo(nullptr);
-        }
+        CancelPicking();
         ::EndDialog(dialogWindow, 1);
         return TRUE;
 
@@ -233,6 +225,13 @@ BOOL PLRA_DlgPellora::OnCommand() {
         break;
     }
     return TRUE;
+}
+
+void PLRA_DlgPellora::CancelPicking() {
+    if (!dragging) return;
+    EndPicking();
+    SetTargetImage(false);
+    ShowWindowInfo(nullptr);
 }
 
 BOOL PLRA_DlgPellora::OnDestroy() {

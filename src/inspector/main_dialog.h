@@ -35,6 +35,8 @@ public:
 
     // Picking.
     void EndPicking();
+    // During a drag: ends it with nothing selected (Escape, the exit command).
+    void CancelPicking();
     void SetTargetImage(bool whileDragging);
     void DrawFrame(HWND window);
     void EraseFrame();
