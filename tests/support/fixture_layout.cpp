@@ -54,12 +54,16 @@ FixtureWindows CreateFixtureWindows(int x, int y) {
     HWND innerPanel = Child(panel, kPanelClass, "Inner panel", WS_VISIBLE | WS_BORDER, kInnerPanelId, 20, 60, 200, 160);
     Child(innerPanel, "Button", "Deep", WS_VISIBLE | BS_PUSHBUTTON, kDeepButtonId, 10, 10, 110, 40);
     Child(top, "Static", "Minus one", WS_VISIBLE, kMinusOneId, 10, 270, 130, 294);
+
+    // Nothing is activated: the program under test keeps the foreground (injected mouse input
+    // follows the foreground thread's capture). The pop-up comes first, so that a test that
+    // finds the top-level window shown finds the whole layout.
+    windows.popup = CreateWindowExA(0, kTopClass, kFixturePopupCaption, WS_POPUP | WS_CAPTION, x, y + 420, 220, 100,
+                                    top, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(windows.popup, SW_SHOWNOACTIVATE);
+    UpdateWindow(windows.popup);
     ShowWindow(top, SW_SHOWNOACTIVATE);
     UpdateWindow(top);
-
-    windows.popup = CreateWindowExA(0, kTopClass, kFixturePopupCaption, WS_POPUP | WS_CAPTION | WS_VISIBLE, x,
-                                    y + 420, 220, 100, top, nullptr, GetModuleHandleA(nullptr), nullptr);
-    UpdateWindow(windows.popup);
     return windows;
 }
 
