@@ -13,7 +13,8 @@ struct ControlCase {
     DWORD style;  // besides WS_CHILD | WS_VISIBLE
 };
 
-// In tab order. Identifier -1 (the static texts and the group box) appears as 0xFFFF.
+// In tab order. Identifier -1 (the static texts and the group box) appears as 0xFFFF. The
+// panel's labels are disabled while it shows no window, as it does on a first run.
 const ControlCase kControls[] = {
     {0xFFFF, "Static", "Click and drag the target icon over a window to select it, then release the mouse button.", SS_LEFT | WS_GROUP},
     {101, "Static", "", SS_ICON | SS_REALSIZEIMAGE | WS_GROUP},
@@ -21,21 +22,21 @@ const ControlCase kControls[] = {
     {103, "Button", "&Automatically find the root parent window of the pointed window ", BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP},
     {104, "Button", "&Draw an inverted frame around the pointed window ", BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP | WS_DISABLED},
     {0xFFFF, "Button", "Window currently selected :", BS_GROUPBOX},
-    {301, "Static", "Title :", SS_LEFT | WS_GROUP},
+    {301, "Static", "Title :", SS_LEFT | WS_GROUP | WS_DISABLED},
     {201, "Edit", "", ES_READONLY | ES_AUTOHSCROLL},
-    {302, "Static", "Class :", SS_LEFT | WS_GROUP},
+    {302, "Static", "Class :", SS_LEFT | WS_GROUP | WS_DISABLED},
     {202, "Edit", "", ES_READONLY | ES_AUTOHSCROLL},
-    {303, "Static", "Descriptor :", SS_LEFT | WS_GROUP},
+    {303, "Static", "Descriptor :", SS_LEFT | WS_GROUP | WS_DISABLED},
     {203, "Edit", "", ES_READONLY | ES_AUTOHSCROLL},
-    {304, "Static", "Identifier :", SS_LEFT | WS_GROUP},
+    {304, "Static", "Identifier :", SS_LEFT | WS_GROUP | WS_DISABLED},
     {204, "Edit", "", ES_READONLY | ES_AUTOHSCROLL},
-    {305, "Static", "Style :", SS_LEFT | WS_GROUP},
+    {305, "Static", "Style :", SS_LEFT | WS_GROUP | WS_DISABLED},
     {205, "Edit", "", ES_READONLY | ES_AUTOHSCROLL},
-    {306, "Static", "Extended style :", SS_LEFT | WS_GROUP},
+    {306, "Static", "Extended style :", SS_LEFT | WS_GROUP | WS_DISABLED},
     {206, "Edit", "", ES_READONLY | ES_AUTOHSCROLL},
-    {307, "Static", "Parent :", SS_LEFT | WS_GROUP},
+    {307, "Static", "Parent :", SS_LEFT | WS_GROUP | WS_DISABLED},
     {207, "Edit", "", ES_READONLY | ES_AUTOHSCROLL},
-    {308, "Static", "Rectangle :", SS_LEFT | WS_GROUP},
+    {308, "Static", "Rectangle :", SS_LEFT | WS_GROUP | WS_DISABLED},
     {208, "Edit", "", ES_READONLY | ES_AUTOHSCROLL},
     {209, "Button", "Keep this selected &window on top of other windows ", BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP | WS_DISABLED},
     {401, "Button", " &Copy the information to the Clipboard", BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP | WS_DISABLED},
