@@ -14,8 +14,8 @@ struct ControlCase {
     DWORD style;  // besides WS_CHILD | WS_VISIBLE
 };
 
-// In tab order. Identifier -1 (the static texts and the group box) appears as 0xFFFF.
-// The panel's labels are disabled while nothing is selected.
+// In tab order. Identifier -1 (the static texts and the group box) appears as 0xFFFF. The
+// panel's labels are disabled while it shows no window, as it does on a first run.
 const ControlCase kControls[] = {
     {0xFFFF, "Static", "Click and drag the target icon over a window to select it, then release the mouse button.", SS_LEFT | WS_GROUP},
     {101, "Static", "", SS_ICON | SS_REALSIZEIMAGE | WS_GROUP},

@@ -4,6 +4,7 @@
 // where the plain send is used, and on a thread of their own, where the bounded send is.)
 #include "inspector/window_text.h"
 #include "support/dialog_fixture.h"
+#include "support/fixture_process.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>
@@ -88,7 +89,7 @@ struct LiarThread {
         me->window = CreateLiar();
         SetEvent(me->ready);
         if (!me->pump) {
-            Sleep(3000);  // never answers within the time the reader allows
+            Sleep(1500);  // never answers within the time the reader allows
         } else {
             MSG message;
             while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
@@ -147,6 +148,23 @@ TEST(SilentWindow, ThePanelShowsItWithAnEmptyTitleAndStaysResponsive) {
         EXPECT_EQ(test::WindowText(dialog.valueFields[0]), "");
         EXPECT_EQ(test::WindowText(dialog.valueFields[1]), "PelloraLiar");
         EXPECT_EQ(dialog.pointedWindow, silent.window);
+    });
+}
+
+// A window of another process whose thread never answers: Wine ignores the time-out of the
+// ANSI WM_GETTEXTLENGTH to such a window, so this is where the wide form earns its place.
+TEST(SilentWindowOfAnotherProcess, ReadsAsEmptyAndThePanelShowsTheRest) {
+    test::FixtureProcess hung("hung 900 700", "Pellora Hung Fixture");
+    ASSERT_NE(hung.window(), nullptr);
+    Sleep(200);  // its thread is asleep by now
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(plra::ReadWindowText(hung.window()), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(3 * plra::kWindowTextTimeoutMs));
+    test::RunMainDialogWith([&](PLRA_DlgPellora& dialog) {
+        dialog.ShowWindowInfo(hung.window());
+        EXPECT_EQ(dialog.pointedWindow, hung.window());
+        EXPECT_EQ(test::WindowText(dialog.valueFields[0]), "");
+        EXPECT_EQ(test::WindowText(dialog.valueFields[1]), "Static");
     });
 }
 

@@ -44,3 +44,13 @@ TEST(MainDialogObject, OtherCommandIdsAreLeftToTheSystem) {
 }
 
 }  // namespace
+namespace {
+TEST(ProbeTarget, Print) {
+    test::RunMainDialogWith([](PLRA_DlgPellora& dialog) {
+        RECT units{216, 6, 236, 26};
+        MapDialogRect(dialog.dialogWindow, &units);
+        RECT now; GetWindowRect(dialog.targetControl, &now); MapWindowPoints(nullptr, dialog.dialogWindow, (POINT*)&now, 2);
+        printf("PROBE target %ld %ld %ld %ld units %ld %ld %ld %ld now %ld %ld %ld %ld\n", dialog.targetRect.left, dialog.targetRect.top, dialog.targetRect.right, dialog.targetRect.bottom, units.left, units.top, units.right, units.bottom, now.left, now.top, now.right, now.bottom);
+    });
+}
+}

@@ -54,12 +54,16 @@ FixtureWindows CreateFixtureWindows(int x, int y) {
     HWND innerPanel = Child(panel, kPanelClass, "Inner panel", WS_VISIBLE | WS_BORDER, kInnerPanelId, 20, 60, 200, 160);
     Child(innerPanel, "Button", "Deep", WS_VISIBLE | BS_PUSHBUTTON, kDeepButtonId, 10, 10, 110, 40);
     Child(top, "Static", "Minus one", WS_VISIBLE, kMinusOneId, 10, 270, 130, 294);
+
+    // Nothing is activated: the program under test keeps the foreground (injected mouse input
+    // follows the foreground thread's capture). The pop-up comes first, so that a test that
+    // finds the top-level window shown finds the whole layout.
+    windows.popup = CreateWindowExA(0, kTopClass, kFixturePopupCaption, WS_POPUP | WS_CAPTION, x, y + 420, 220, 100,
+                                    top, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(windows.popup, SW_SHOWNOACTIVATE);
+    UpdateWindow(windows.popup);
     ShowWindow(top, SW_SHOWNOACTIVATE);
     UpdateWindow(top);
-
-    windows.popup = CreateWindowExA(0, kTopClass, kFixturePopupCaption, WS_POPUP | WS_CAPTION | WS_VISIBLE, x,
-                                    y + 420, 220, 100, top, nullptr, GetModuleHandleA(nullptr), nullptr);
-    UpdateWindow(windows.popup);
     return windows;
 }
 
@@ -69,6 +73,34 @@ HWND CreatePlainTopLevel(int x, int y, int width, int height, DWORD extraExStyle
                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     return window;
+}
+
+HWND CreateManyControlsWindow(int x, int y) {
+    RegisterClassesOnce();
+    RECT outer{0, 0, 820, 640};
+    AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    HWND top = CreateWindowExA(0, kTopClass, kManyCaption, WS_OVERLAPPEDWINDOW, x, y, outer.right - outer.left,
+                               outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    auto panel = [](HWND parent, DWORD exStyle, int left, int upper, int width, int height) {
+        return CreateWindowExA(exStyle, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, left, upper, width, height,
+                               parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    };
+    int id = 1000;
+    for (int a = 0; a < 10; ++a) {
+        HWND outerPanel = panel(top, a % 5 == 0 ? WS_EX_LAYOUTRTL : 0, 10 + (a % 5) * 162, 10 + (a / 5) * 312, 156, 300);
+        for (int b = 0; b < 3; ++b) {
+            HWND middle = panel(outerPanel, 0, 4, 4 + b * 97, 146, 92);
+            for (int c = 0; c < 4; ++c) {
+                HWND inner = panel(middle, 0, 2 + c * 35, 2, 33, 86);
+                for (int d = 0; d < 7; ++d)
+                    Child(inner, d % 2 ? "Button" : "Static", "x", WS_VISIBLE | (d % 2 ? BS_PUSHBUTTON : 0), id++, 1,
+                          1 + d * 12, 28, 1 + d * 12 + 10);
+            }
+        }
+    }
+    ShowWindow(top, SW_SHOWNOACTIVATE);
+    UpdateWindow(top);
+    return top;
 }
 
 void DestroyFixtureWindows(const FixtureWindows& windows) {

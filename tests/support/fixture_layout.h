@@ -43,6 +43,12 @@ void DestroyFixtureWindows(const FixtureWindows& windows);
 // without activation; for tests that build their own small layouts.
 HWND CreatePlainTopLevel(int x, int y, int width, int height, DWORD extraExStyle = 0);
 
+inline constexpr char kManyCaption[] = "Pellora Many Fixture";
+// 10 panels, each with 3 panels, each with 4 panels, each with 7 controls (static texts and
+// plain push buttons): 1,000 descendants four levels deep in an 820 x 640 client area. The
+// first and the sixth outer panel are mirrored (WS_EX_LAYOUTRTL).
+HWND CreateManyControlsWindow(int x, int y);
+
 // A descendant of `root` with that control id (depth-first), or null.
 HWND FindDescendant(HWND root, int id);
 

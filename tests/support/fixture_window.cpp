@@ -2,6 +2,8 @@
 //   fixture_window.exe X Y         the fixture layout (support/fixture_layout.h) at (X, Y)
 //   fixture_window.exe hung X Y    one window "Pellora Hung Fixture" whose thread stops
 //                                  answering messages once it is shown
+//   fixture_window.exe many X Y    "Pellora Many Fixture": 1,000 controls nested four levels
+//                                  deep, two of the ten outer panels mirrored right-to-left
 // It runs until the test ends it.
 #include "support/fixture_layout.h"
 
@@ -11,7 +13,8 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     char* arguments = commandLine;
     bool hung = std::strncmp(arguments, "hung", 4) == 0;
-    if (hung) arguments += 4;
+    bool many = std::strncmp(arguments, "many", 4) == 0;
+    if (hung || many) arguments += 4;
     char* end = nullptr;
     int x = static_cast<int>(std::strtol(arguments, &end, 10));
     int y = static_cast<int>(std::strtol(end, nullptr, 10));
@@ -26,7 +29,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         return 0;
     }
 
-    test::CreateFixtureWindows(x, y);
+    if (many)
+        test::CreateManyControlsWindow(x, y);
+    else
+        test::CreateFixtureWindows(x, y);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

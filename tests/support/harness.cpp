@@ -206,10 +206,12 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
     if (flags & MOUSEEVENTF_ABSOLUTE) {
-        // Absolute coordinates are normalised to 0..65535 over the primary screen.
+        // Absolute coordinates are normalised to 0..65535 over the primary screen. The system
+        // maps them back rounding down, so round up here: a nearest rounding lands one pixel
+        // short for some coordinates.
         int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-        input.mi.dx = static_cast<LONG>((x * 65536LL + width / 2) / width);
-        input.mi.dy = static_cast<LONG>((y * 65536LL + height / 2) / height);
+        input.mi.dx = static_cast<LONG>((x * 65536LL + width - 1) / width);
+        input.mi.dy = static_cast<LONG>((y * 65536LL + height - 1) / height);
     }
     SendInput(1, &input, sizeof input);
 }
