@@ -83,4 +83,12 @@ INT_PTR CALLBACK AboutDialogProc(HWND box, UINT message, WPARAM wParam, LPARAM l
     }
 }
 
+INT_PTR RunAboutBox(HWND owner) {
+    // The links are SysLink controls, a class that comctl32 registers only once it is loaded
+    // and asked for it.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LINK_CLASS};
+    ::InitCommonControlsEx(&classes);
+    return ::DialogBoxParamA(App().instance, MAKEINTRESOURCEA(PLRA_DLG_ABOUT), owner, AboutDialogProc, 0);
+}
+
 }  // namespace plra

@@ -14,4 +14,7 @@ std::string FormatAboutVersionText(std::uint64_t fileVersion);
 // The about box's dialog procedure; the box ends with IDOK (its button) or IDCANCEL.
 INT_PTR CALLBACK AboutDialogProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Runs the about box modally over `owner`: IDOK or IDCANCEL, or -1 when it cannot be created.
+INT_PTR RunAboutBox(HWND owner);
+
 }  // namespace plra

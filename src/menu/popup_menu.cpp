@@ -11,8 +11,6 @@
 #include "settings/placement.h"
 #include "settings/registry_store.h"
 
-#include <commctrl.h>
-
 #include <iterator>
 #include <string>
 
@@ -73,12 +71,7 @@ void SaveAllSettings(const PLRA_DlgPellora& dialog) {
 }
 
 void ShowAboutBox(HWND owner) {
-    // The about box's links are SysLink controls, a class that comctl32 registers only once it
-    // is loaded and asked for it.
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LINK_CLASS};
-    ::InitCommonControlsEx(&classes);
-    if (::DialogBoxParamA(App().instance, MAKEINTRESOURCEA(PLRA_DLG_ABOUT), owner, AboutDialogProc, 0) == -1)
-        BeepCriticalStop();
+    if (RunAboutBox(owner) == -1) BeepCriticalStop();
 }
 
 }  // namespace
