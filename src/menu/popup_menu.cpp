@@ -21,6 +21,7 @@ namespace {
 // TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, left and top aligned: the chosen identifier
 // comes back as the result and the dialog receives neither notifications nor WM_COMMAND.
 constexpr UINT kTrackFlags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN;
+static_assert(kTrackFlags == 0x182);
 
 // Builds the menu, shows it and waits for the choice. The menu and its pictures are released
 // before this returns, so no command ever runs while they exist.
