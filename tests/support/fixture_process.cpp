@@ -18,7 +18,11 @@ std::string FixtureExecutable() {
 }  // namespace
 
 FixtureProcess::FixtureProcess(const std::string& arguments, const char* caption) {
-    std::string commandLine = "\"" + FixtureExecutable() + "\" " + arguments;
+    // Appended piece by piece: GCC 12 misreads "x" + string + ... as an overlapping copy.
+    std::string commandLine = "\"";
+    commandLine += FixtureExecutable();
+    commandLine += "\" ";
+    commandLine += arguments;
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back('\0');
     STARTUPINFOA startup{};
