@@ -1,6 +1,7 @@
 // The main dialog as a user meets it: its controls on a first run, the option check boxes
 // with their sounds, the keys, and the ways to close it.
 #include "support/harness.h"
+#include "support/settings_key.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,8 @@ protected:
         if (id >= 102 && id <= 104) at.x = r.left + 6;
         test::ClickAt(at.x, at.y);
     }
+    // Declared first so that the key is gone before Pellora starts: every case is a first run.
+    test::FreshSettings fresh;
     test::PelloraProcess pellora;
     HWND dialog = nullptr;
 };
