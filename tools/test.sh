@@ -22,7 +22,11 @@ wineserver -k 2>/dev/null || true
 wineserver -p
 "$WINE" "$BUILD_DIR/x64/tests/idle.exe" </dev/null >/dev/null 2>&1 &
 idle_pid=$!
-sleep 1
+# Wait until the desktop process shows the idle window (slow on a loaded machine).
+for _ in $(seq 120); do
+  xwininfo -root -tree 2>/dev/null | grep -q '"idle"' && break
+  sleep 0.5
+done
 status=0
 (cd "$BUILD_DIR/x64" && ctest --output-on-failure --timeout 120 "$@") || status=$?
 kill "$idle_pid" 2>/dev/null || true
