@@ -22,11 +22,12 @@ wineserver -k 2>/dev/null || true
 wineserver -p
 "$WINE" "$BUILD_DIR/x64/tests/idle.exe" </dev/null >/dev/null 2>&1 &
 idle_pid=$!
-# Wait until the desktop process shows the idle window (slow on a loaded machine).
+# Wait until Wine's desktop process runs (slow on a loaded machine), then a moment more.
 for _ in $(seq 120); do
-  xwininfo -root -tree 2>/dev/null | grep -q '"idle"' && break
+  pgrep -f 'explorer.exe /desktop' >/dev/null && break
   sleep 0.5
 done
+sleep 2
 status=0
 (cd "$BUILD_DIR/x64" && ctest --output-on-failure --timeout 120 "$@") || status=$?
 kill "$idle_pid" 2>/dev/null || true
