@@ -184,9 +184,9 @@ DWORD PelloraProcess::WaitForExit(std::chrono::milliseconds timeout) {
     return code;
 }
 
-std::vector<int> PelloraProcess::Sounds() const {
+std::vector<int> ReadSoundLog(const std::string& path) {
     std::vector<int> sounds;
-    FILE* file = std::fopen(soundLog_.c_str(), "rb");
+    FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return sounds;
     unsigned id = 0;
     unsigned long flags = 0;
@@ -194,6 +194,8 @@ std::vector<int> PelloraProcess::Sounds() const {
     std::fclose(file);
     return sounds;
 }
+
+std::vector<int> PelloraProcess::Sounds() const { return ReadSoundLog(soundLog_); }
 
 bool PelloraProcess::WaitForSounds(size_t count, std::chrono::milliseconds timeout) {
     return WaitUntil([&] { return Sounds().size() >= count; }, timeout);

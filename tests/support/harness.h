@@ -28,6 +28,9 @@ private:
     std::string path_;
 };
 
+// The WAVE ids recorded in a sound log of the stand-in winmm.dll, in order.
+std::vector<int> ReadSoundLog(const std::string& path);
+
 // Polls `condition` (pumping this thread's messages) until it holds or `timeout` passes.
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(10));

@@ -1,7 +1,5 @@
 #include "support/sound_recorder.h"
 
-#include <cstdio>
-
 namespace test {
 
 SoundRecorder::SoundRecorder() : log_(folder_ / "sounds.log") {
@@ -10,15 +8,6 @@ SoundRecorder::SoundRecorder() : log_(folder_ / "sounds.log") {
 
 SoundRecorder::~SoundRecorder() { SetEnvironmentVariableA("PELLORA_SOUND_LOG", nullptr); }
 
-std::vector<int> SoundRecorder::Sounds() const {
-    std::vector<int> sounds;
-    FILE* file = std::fopen(log_.c_str(), "rb");
-    if (!file) return sounds;
-    unsigned id = 0;
-    unsigned long flags = 0;
-    while (std::fscanf(file, "%u %lx", &id, &flags) == 2) sounds.push_back(static_cast<int>(id));
-    std::fclose(file);
-    return sounds;
-}
+std::vector<int> SoundRecorder::Sounds() const { return ReadSoundLog(log_); }
 
 }  // namespace test
