@@ -1,6 +1,7 @@
 // The Menu button as a user meets it: a real click opens the menu at the button's centre with
 // its pictures, keys choose its entries, and each command shows its outcome.
 #include "support/harness.h"
+#include "support/https_handler.h"
 
 #include "platform/scoped.h"
 
@@ -27,31 +28,6 @@ std::string DesktopLink() {
     return std::string(desktop) + "\\Pellora.lnk";
 }
 
-// Points the shell's https handler at a program that does not exist, while it lives: every
-// address Pellora opens then ends in its error box.
-class FailingHttpsHandler {
-public:
-    FailingHttpsHandler() {
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, "https\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key_, nullptr);
-        char old[1024];
-        DWORD size = sizeof old;
-        if (RegQueryValueExA(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS)
-            old_.assign(old, size);
-        const char command[] = "C:\\windows\\no-such-browser.exe \"%1\"";
-        RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command), sizeof command);
-    }
-    ~FailingHttpsHandler() {
-        if (!old_.empty())
-            RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(old_.data()),
-                           static_cast<DWORD>(old_.size()));
-        RegCloseKey(key_);
-    }
-
-private:
-    HKEY key_ = nullptr;
-    std::string old_;
-};
 
 class MenuButton : public testing::Test {
 protected:
@@ -205,7 +181,8 @@ TEST_F(MenuButton, TheShortcutEntryWritesTheDesktopLinkWithItsSound) {
 }
 
 TEST_F(MenuButton, TheAboutEntryOpensTheBoxWhoseLinksGoToTheShell) {
-    FailingHttpsHandler handler;
+    // Every address Pellora opens then ends in its error box.
+    test::HttpsHandler handler("C:\\windows\\no-such-browser.exe \"%1\"");
     Choose('A');
     HWND box = pellora_->WaitForWindow("About Pellora");
     ASSERT_TRUE(box);

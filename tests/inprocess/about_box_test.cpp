@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 #include "resources/resource_ids.h"
 #include "support/dialog_fixture.h"
+#include "support/https_handler.h"
 #include "support/handle_count.h"
 #include "support/harness.h"
 
@@ -100,30 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
     }),
     [](const testing::TestParamInfo<Closer>& param) { return std::string(param.param.name); });
 
-// Points the shell's https handler at a command of the test while it lives.
-class HttpsHandler {
-public:
-    explicit HttpsHandler(const std::string& command) {
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, "https\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key_, nullptr);
-        char old[1024];
-        DWORD size = sizeof old;
-        if (RegQueryValueExA(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS)
-            old_.assign(old, size);
-        RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                       static_cast<DWORD>(command.size() + 1));
-    }
-    ~HttpsHandler() {
-        if (!old_.empty())
-            RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(old_.data()),
-                           static_cast<DWORD>(old_.size()));
-        RegCloseKey(key_);
-    }
-
-private:
-    HKEY key_ = nullptr;
-    std::string old_;
-};
 
 NMLINK LinkClick(HWND from, UINT_PTR id, UINT code, const wchar_t* url) {
     NMLINK link{};
@@ -156,7 +133,7 @@ class AboutLinkNotification : public testing::TestWithParam<NotifyCase> {};
 TEST_P(AboutLinkNotification, IsTakenOnlyFromTheLinksOwnWindowWithItsOwnIdentifier) {
     const NotifyCase& c = GetParam();
     // A handler that starts and ends at once: the opening itself is watched end to end.
-    HttpsHandler handler("C:\\windows\\system32\\cmd.exe /c rem %1");
+    test::HttpsHandler handler("C:\\windows\\system32\\cmd.exe /c rem %1");
     test::RunMainDialogWith([&](PLRA_DlgPellora& dialog) {
         RunAboutBoxWith(dialog.window(), [&](HWND box) {
             NMLINK link = LinkClick(GetDlgItem(box, c.windowOf), c.id, c.code, L"https://opened.example.org/page");
